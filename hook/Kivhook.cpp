@@ -1,0 +1,6 @@
+#include "HidOutput.h"
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
+{
+    return TRUE;
+}
