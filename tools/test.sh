@@ -15,5 +15,5 @@ wine_session_start headless
 # The simulated receiver's setupapi.dll beside the test programs replaces the system's.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;setupapi=n,b"
 
-cd "$ROOT/build"
+cd "${PRESVIA_BUILD_DIR:-$ROOT/build}"
 ctest --output-on-failure --parallel 2 "$@"
