@@ -6,7 +6,8 @@
 Everything is drawn here from simple geometry, so the pictures can be
 regenerated and changed in review like code. Writes presvia.ico (resource
 130), laser.cur (141: 32 x 32, every pixel transparent, hot spot 15,15) and
-pencil.cur (171: a pencil whose tip, at the top left, is the hot spot).
+pencil.cur (171: a pencil whose tip, at the top left, is the hot spot) and
+emblem.bmp (198: the emblem, 40 x 40 at 8 bits per pixel).
 """
 import math
 import os
@@ -115,12 +116,36 @@ def pencil_pixel(x, y):
     return "w" if along > 7 else ("b" if along < 3.5 else "w")
 
 
+def write_bitmap_8bit(path, width, height, pixel):
+    """An 8-bit palette BMP; pixel(x, y) gives (r, g, b, a), alpha ignored."""
+    colours = []
+    rows = []
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            colour = pixel(x, y)[:3]
+            if colour not in colours:
+                colours.append(colour)
+            row.append(colours.index(colour))
+        row += bytes((-len(row)) % 4)
+        rows.append(bytes(row))
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
+    palette += bytes(4 * (256 - len(colours)))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, 0, 2835, 2835, 256, 0)
+    data = b"".join(rows)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    with open(path, "wb") as out:
+        out.write(header + info + palette + data)
+
+
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else "."
     os.makedirs(out_dir, exist_ok=True)
     write_icon_file(os.path.join(out_dir, "presvia.ico"), 1, [
         (size, size, 1, 32, icon_image_32(size, size, emblem_pixel(size))) for size in (16, 32)
     ])
+    write_bitmap_8bit(os.path.join(out_dir, "emblem.bmp"), 40, 40, emblem_pixel(40))
     write_icon_file(os.path.join(out_dir, "laser.cur"), 2, [
         (32, 32, 15, 15, cursor_image_mono(32, 32, lambda x, y: None))
     ])
