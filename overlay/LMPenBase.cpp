@@ -82,9 +82,29 @@ RECT CLMPenBase::GetBounds() const
 
 void CLMPenBase::Draw(HDC dc)
 {
-    ::MoveToEx(dc, m_placement.left, m_placement.top, nullptr);
-    for (const POINT& p : m_points)
-        ::LineTo(dc, p.x, p.y);
+    // Only the segments that reach the area being painted are drawn, so a
+    // repaint of the newest segment costs the same however long the stroke is.
+    RECT clip = {};
+    int clipKind = ::GetClipBox(dc, &clip);
+    bool clipped = clipKind != NULLREGION && clipKind != ERROR;
+    if (clipped)
+        ::InflateRect(&clip, m_width + 2, m_width + 2);
+    POINT from = {m_placement.left, m_placement.top};
+    bool atFrom = false;
+    for (const POINT& to : m_points) {
+        RECT segment = {std::min(from.x, to.x), std::min(from.y, to.y),
+                        std::max(from.x, to.x) + 1, std::max(from.y, to.y) + 1};
+        RECT visible = {};
+        if (!clipped || ::IntersectRect(&visible, &segment, &clip)) {
+            if (!atFrom)
+                ::MoveToEx(dc, from.x, from.y, nullptr);
+            ::LineTo(dc, to.x, to.y);
+            atFrom = true;
+        } else {
+            atFrom = false;
+        }
+        from = to;
+    }
 }
 
 bool SnapToAxis(POINT& p, POINT q)

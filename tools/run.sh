@@ -1,32 +1,38 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Presvia under Wine: on the
-# current X display, or on a private headless Xvfb display when there is none
-# (or with --headless). Presvia runs in its own Wine prefix, kept in
-# ~/.presvia-wine, until it exits or the command is interrupted.
+# Installs what is missing, builds, and runs Presvia under Wine.
+#
+# With an X display: starts Presvia there, in its own Wine prefix kept in
+# ~/.presvia-wine, until it exits (tray icon, Exit) or Ctrl+C.
+#
+# Without one (or with --headless [FOLDER]): runs a short scripted tour on a
+# private Xvfb display in a throwaway prefix - a sample slide, then the laser
+# beam, the pen, the highlight pen, the spotlight, the zoom and the black
+# screen, each reached by typing its chord - and writes a screenshot of each
+# into FOLDER (default: out/tour).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 "$ROOT/tools/install-deps.sh"
 "$ROOT/tools/build.sh"
 
+TOUR_DIR=""
+if [[ "${1:-}" == "--headless" || -z "${DISPLAY:-}" ]]; then
+    TOUR_DIR="${2:-$ROOT/out/tour}"
+    [[ "${1:-}" == "--headless" ]] || TOUR_DIR="${1:-$ROOT/out/tour}"
+fi
+
+source "$ROOT/tools/wine-session.sh"
+if [[ -n "$TOUR_DIR" ]]; then
+    trap wine_session_stop EXIT
+    wine_session_start headless
+    echo "Headless: touring Presvia on Xvfb display $DISPLAY; screenshots go to $TOUR_DIR"
+    "$ROOT/tools/tour/tour.sh" "$TOUR_DIR"
+    echo "Tour done: screenshots in $TOUR_DIR"
+    exit 0
+fi
+
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="${PRESVIA_WINEPREFIX:-$HOME/.presvia-wine}"
-XVFB_PID=""
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    [[ -z "$XVFB_PID" ]] || kill "$XVFB_PID" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-if [[ "${1:-}" == "--headless" || -z "${DISPLAY:-}" ]]; then
-    fd_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 100); do [[ -s "$fd_file" ]] && break; sleep 0.1; done
-    export DISPLAY=":$(head -n1 "$fd_file")"
-    rm -f "$fd_file"
-    echo "Headless: Presvia runs on Xvfb display $DISPLAY"
-fi
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 [[ -d "$WINEPREFIX" ]] || wineboot -i >/dev/null 2>&1
-
-echo "Starting Presvia (exit it from its notification-area icon, or press Ctrl+C)"
+echo "Starting Presvia on $DISPLAY (exit it from its notification-area icon, or press Ctrl+C)"
 wine "$ROOT/build/bin/Presvia.exe"

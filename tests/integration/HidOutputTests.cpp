@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -12,9 +13,9 @@ const BYTE kPulse[CHidOutput::kPayloadSize] = {0x79, 0x70, 2, 0, 0, 0, 0, 0};
 
 std::vector<BYTE> ReportOf(const BYTE payload[CHidOutput::kPayloadSize])
 {
-    std::vector<BYTE> report(1, 0);
-    report.insert(report.end(), payload, payload + CHidOutput::kPayloadSize);
-    return report;
+    BYTE report[1 + CHidOutput::kPayloadSize] = {0};
+    std::copy(payload, payload + CHidOutput::kPayloadSize, report + 1);
+    return std::vector<BYTE>(report, report + sizeof(report));
 }
 
 class HidOutputTest : public testing::Test {

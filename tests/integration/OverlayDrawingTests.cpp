@@ -61,7 +61,7 @@ TEST(StrokeDrawingTest, PenStrokeOfWidthFiveCoversItsSegmentAndNothingElse)
     EXPECT_EQ(kWhite, canvas.Get(85, 55));
 
     const RECT segment = {17, 47, 154, 54};
-    for (int y = 0; y < canvas.Height(); ++y)
+    for (int y = 0; y < canvas.Height(); ++y) {
         for (int x = 0; x < canvas.Width(); ++x) {
             const COLORREF c = canvas.Get(x, y);
             if (c != kWhite) {
@@ -69,6 +69,7 @@ TEST(StrokeDrawingTest, PenStrokeOfWidthFiveCoversItsSegmentAndNothingElse)
                 ASSERT_TRUE(Inside(segment, x, y)) << "ink at (" << x << ", " << y << ")";
             }
         }
+    }
 }
 
 TEST(StrokeDrawingTest, StraightLinesHaveSquareEndsAndFreeCurvesRoundOnes)
@@ -124,15 +125,19 @@ TEST(StrokeDrawingTest, AllInkStaysInsideTheBoundsForAnyWidth)
 
             const RECT bounds = stroke->GetBounds();
             int inked = 0;
-            for (int y = 0; y < canvas.Height(); ++y)
-                for (int x = 0; x < canvas.Width(); ++x)
+            for (int y = 0; y < canvas.Height(); ++y) {
+                for (int x = 0; x < canvas.Width(); ++x) {
                     if (canvas.Get(x, y) != kWhite) {
                         ++inked;
                         ASSERT_TRUE(Inside(bounds, x, y))
                             << "ink at (" << x << ", " << y << ") outside " << bounds;
                     }
-            if (stroke->GetWidth() > 0)
+                }
+            }
+            // What a geometric pen of width 0 draws is the platform's business.
+            if (stroke->GetWidth() > 0) {
                 EXPECT_GT(inked, 0);
+            }
         }
     }
 }
@@ -243,12 +248,13 @@ TEST_F(SpotZoomDrawingTest, WithoutLayeredSupportTheSurroundingsAreUniformDarkGr
     FillPattern(m_source);
     CLMSpotLight spot(1, 30, {100, 100, 300, 200}, 3);
     Paint(spot, false, 32, 1.0);
-    for (int y = 0; y < kHeight; y += 23)
+    for (int y = 0; y < kHeight; y += 23) {
         for (int x = 0; x < kWidth; x += 29) {
             const bool inShape = Inside({100, 100, 300, 200}, x, y);
             ASSERT_EQ(inShape ? PatternAt(x, y) : RGB(64, 64, 64), m_target.Get(x, y))
                 << "at (" << x << ", " << y << ")";
         }
+    }
 }
 
 TEST_F(SpotZoomDrawingTest, EachShapeCodeLightsItsOwnArea)
@@ -269,7 +275,7 @@ TEST_F(SpotZoomDrawingTest, EachShapeCodeLightsItsOwnArea)
          {{110, 110}, {290, 190}, {250, 180}, {150, 122}}},
         // Corner ellipses 66 x 33.
         {3, {100, 100, 300, 200}, {{200, 101}, {101, 150}, {200, 150}, {140, 110}},
-         {{101, 101}, {298, 198}, {104, 196}}},
+         {{101, 101}, {298, 198}, {110, 103}}},
         // No region: the whole shape rectangle shows.
         {7, {100, 100, 300, 200}, {{100, 100}, {101, 101}, {299, 199}, {299, 100}},
          {{99, 99}, {300, 200}, {300, 150}}},
@@ -312,7 +318,6 @@ TEST_F(SpotZoomDrawingTest, ZoomMagnifiesThePictureAboutTheLensCentre)
         {"negative rate shows no picture", {400, 300, 500, 350}, 2, -2.0, 0.0},
         {"not a number shows no picture", {400, 300, 500, 350}, 2, nan, 0.0},
     };
-    const RECT lens = {300, 250, 500, 350};
     const POINT probes[] = {{300, 250}, {400, 300}, {499, 349}, {350, 320}, {460, 260}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -332,7 +337,6 @@ TEST_F(SpotZoomDrawingTest, ZoomMagnifiesThePictureAboutTheLensCentre)
         // Just outside the lens the picture is only darkened.
         ExpectDimmed(PatternAt(299, 300), 178, m_target.Get(299, 300));
         ExpectDimmed(PatternAt(400, 350), 178, m_target.Get(400, 350));
-        EXPECT_TRUE(Inside(lens, 300, 250));
     }
 }
 

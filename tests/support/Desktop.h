@@ -11,6 +11,12 @@
 // Runs "xdotool <arguments>" and waits for it to finish (at most 10 s).
 void XDoTool(const std::wstring& arguments);
 
+// Runs a Unix program with arguments and waits for it to finish (at most 10 s).
+void RunUnixProgram(const std::wstring& commandLine);
+
+// Writes a PNG of the whole X screen to a Unix path.
+void SaveScreenshot(const std::wstring& unixPath);
+
 // The colour of a screen pixel, 0x00BBGGRR.
 COLORREF ScreenPixel(int x, int y);
 
@@ -33,7 +39,9 @@ private:
     PROCESS_INFORMATION m_info = {};
 };
 
-// A visible, focused window of the test that records the keys it receives.
+// A visible window of the test that records the keys it receives. It runs
+// on a thread of its own that always pumps its messages, so it repaints and
+// takes the focus while the test thread waits for xdotool or a screenshot.
 class CKeyRecorderWindow {
 public:
     CKeyRecorderWindow(int x = 100, int y = 100, int width = 1000, int height = 700);
@@ -42,19 +50,23 @@ public:
     HWND Handle() const { return m_hWnd; }
     // Gives the window X focus (a click on it) and the Windows foreground.
     void Activate();
-    const std::vector<UINT>& KeyDowns() const { return m_keyDowns; }
-    const std::vector<DWORD>& KeyDownTimes() const { return m_keyDownTimes; }
     size_t CountKeyDowns(UINT virtualKey) const;
-    void ClearKeys()
-    {
-        m_keyDowns.clear();
-        m_keyDownTimes.clear();
-    }
+    // When each key-down arrived (GetTickCount), in order.
+    std::vector<DWORD> KeyDownTimes() const;
+    void ClearKeys();
+    // Paints a black rectangle (screen coordinates) on the window's white background.
+    void SetMark(const RECT& screenRect);
 
 private:
+    static DWORD WINAPI ThreadMain(LPVOID self);
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
 
+    RECT m_rect;
+    RECT m_mark = {0, 0, 0, 0};
     HWND m_hWnd = nullptr;
+    HANDLE m_thread = nullptr;
+    HANDLE m_ready = nullptr;
+    mutable CRITICAL_SECTION m_lock;
     std::vector<UINT> m_keyDowns;
     std::vector<DWORD> m_keyDownTimes;
 };

@@ -2,6 +2,8 @@
 
 #include "hook/Kivhook.h"
 
+#include <string>
+
 void PresviaTest::SetUp()
 {
     ClearSettings();
@@ -22,6 +24,65 @@ void PresviaTest::StartPresvia()
     m_presvia.reset(new CPresviaProcess);
     ASSERT_TRUE(m_presvia->WaitForMainWindow(15000));
     Settle();
+}
+
+namespace {
+
+const wchar_t kAppKey[] = L"Software\\KVX\\lumora2";
+
+std::wstring SectionKey(LPCWSTR section)
+{
+    return std::wstring(kAppKey) + (section[0] != L'\0' ? L"\\" : L"") + section;
+}
+
+}  // namespace
+
+void PresviaTest::Press(int digit)
+{
+    Command(0x20, digit);
+}
+
+void PresviaTest::Release(int digit)
+{
+    (void)digit;
+    Command(0, 0);
+}
+
+void PresviaTest::SetStoredInt(LPCWSTR section, LPCWSTR name, DWORD value)
+{
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, SectionKey(section).c_str(), name, REG_DWORD, &value,
+                      sizeof(value));
+}
+
+void PresviaTest::SetStoredString(LPCWSTR section, LPCWSTR name, LPCWSTR value)
+{
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, SectionKey(section).c_str(), name, REG_SZ, value,
+                      static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+}
+
+int PresviaTest::StoredPresentMode()
+{
+    DWORD value = 0xDEAD;
+    DWORD size = sizeof(value);
+    ::RegGetValueW(HKEY_CURRENT_USER, kAppKey, L"PresentMode", RRF_RT_REG_DWORD, nullptr, &value,
+                   &size);
+    return static_cast<int>(value);
+}
+
+HWND PresviaTest::Overlay() const
+{
+    return FindPresviaWindow(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+}
+
+bool PresviaTest::WaitForOverlay(bool open, DWORD timeoutMs) const
+{
+    return WaitUntil([&] { return (Overlay() != nullptr) == open; }, timeoutMs);
+}
+
+bool PresviaTest::ForegroundIsTestWindow(DWORD timeoutMs) const
+{
+    return WaitUntil([&] { return ::GetForegroundWindow() == m_focusWindow->Handle(); },
+                     timeoutMs);
 }
 
 void PresviaTest::Command(int wParam, int lParam)

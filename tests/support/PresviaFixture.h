@@ -18,6 +18,20 @@ protected:
 
     // Starts Presvia and waits for its main window; call after presetting settings.
     void StartPresvia();
+    // The receiver's function chord Ctrl+Alt+Shift+digit, typed as real X input.
+    void Press(int digit);
+    void Release(int digit);
+
+    // Settings as the program stores them.
+    static void SetStoredInt(LPCWSTR section, LPCWSTR name, DWORD value);
+    static void SetStoredString(LPCWSTR section, LPCWSTR name, LPCWSTR value);
+    static int StoredPresentMode();
+
+    // The overlay's window (the one covering the screen), or null.
+    HWND Overlay() const;
+    bool WaitForOverlay(bool open, DWORD timeoutMs = 5000) const;
+    bool ForegroundIsTestWindow(DWORD timeoutMs = 3000) const;
+
     // Posts a device command to the main window, as the hook library does.
     void Command(int wParam, int lParam);
     // Posts a command and waits until the main window has handled it.

@@ -127,6 +127,12 @@ TEST(StrokeTest, MergingExtendsACollinearLastSegmentInsteadOfAddingPoints)
     EXPECT_EQ((RECT{10, 0, 41, 1}), stroke.AddPoint(40, 0, true));
     EXPECT_EQ((std::vector<POINT>{{10, 0}, {40, 0}}), stroke.GetPoints());
 
+    // Running back along the segment shortens it; the repaint still covers
+    // the part that disappears.
+    EXPECT_EQ((RECT{10, 0, 41, 1}), stroke.AddPoint(25, 0, true));
+    EXPECT_EQ((std::vector<POINT>{{10, 0}, {25, 0}}), stroke.GetPoints());
+    stroke.AddPoint(40, 0, true);
+
     stroke.AddPoint(40, 30, true);
     EXPECT_EQ((RECT{40, 0, 41, 51}), stroke.AddPoint(40, 50, true));
     EXPECT_EQ((std::vector<POINT>{{10, 0}, {40, 0}, {40, 50}}), stroke.GetPoints());
