@@ -29,7 +29,7 @@ bool NeedsModifiers(UINT message, DWORD virtualKey)
     return IsKeyUp(message) || (IsKeyDown(message) && IsDigitKey(virtualKey));
 }
 
-Outcome Translate(UINT message, DWORD virtualKey, bool chordModifiersDown)
+Outcome Translate(UINT message, DWORD virtualKey, bool chordModifiersDown, bool chordInProgress)
 {
     Outcome outcome;
     if (IsKeyDown(message)) {
@@ -50,7 +50,9 @@ Outcome Translate(UINT message, DWORD virtualKey, bool chordModifiersDown)
         }
     } else if (IsKeyUp(message)) {
         outcome.chordFlag = FlagChange::Clear;
-        if (chordModifiersDown) {
+        // A chord ends at its first key-up, also when a modifier's release got
+        // ahead of it: a lost end would leave the tool running.
+        if (chordModifiersDown || chordInProgress) {
             outcome.send = true;
         } else if (virtualKey == VK_PRIOR || virtualKey == VK_NEXT) {
             outcome.send = true;

@@ -25,7 +25,9 @@ struct Outcome {
 bool NeedsModifiers(UINT message, DWORD virtualKey);
 
 // message: WM_KEYDOWN, WM_SYSKEYDOWN, WM_KEYUP or WM_SYSKEYUP (others change nothing);
-// chordModifiersDown: Ctrl, Alt and Shift are all down.
-Outcome Translate(UINT message, DWORD virtualKey, bool chordModifiersDown);
+// chordModifiersDown: Ctrl, Alt and Shift are all down; chordInProgress: a
+// chord's key went down and no key has gone up since.
+Outcome Translate(UINT message, DWORD virtualKey, bool chordModifiersDown,
+                  bool chordInProgress = false);
 
 }  // namespace KeyChord

@@ -3,9 +3,9 @@
 // exports these operations; the benchmark links them directly to time the
 // procedures.
 //
-// The low-level keyboard and mouse hooks run on the thread of the main
-// program that installed them and post their messages to the target window,
-// so they return at once. The CBT, shell and call-window-procedure hooks run
+// The low-level keyboard and mouse hooks run in the main program, on a
+// thread of their own that the library starts when it installs them, and
+// post their messages to the target window, so they return at once. The CBT, shell and call-window-procedure hooks run
 // inside every hooked program, on its threads: their common path compares a
 // few values and neither allocates nor blocks.
 #pragma once

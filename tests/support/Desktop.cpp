@@ -2,11 +2,8 @@
 
 #include "TestEnvironment.h"
 
-namespace {
-
-const wchar_t kRecorderClass[] = L"PresviaTestKeyRecorder";
-
-}  // namespace
+#include <cstdio>
+#include <string>
 
 void XDoTool(const std::wstring& arguments)
 {
@@ -76,8 +73,13 @@ HWND CPresviaProcess::MainWindow() const
 
 bool CPresviaProcess::WaitForMainWindow(DWORD timeoutMs)
 {
-    return WaitUntil([this] { return MainWindow() != nullptr || !IsRunning(); }, timeoutMs) &&
-           MainWindow() != nullptr;
+    if (!WaitUntil([this] { return MainWindow() != nullptr || !IsRunning(); }, timeoutMs) ||
+        MainWindow() == nullptr)
+        return false;
+    // The window exists from the start of its creation; the hooks come at its end,
+    // before the program first waits for input.
+    ::WaitForInputIdle(m_info.hProcess, timeoutMs);
+    return true;
 }
 
 bool CPresviaProcess::WaitForExit(DWORD timeoutMs) const
@@ -93,49 +95,49 @@ bool CPresviaProcess::IsRunning() const
 }
 
 CKeyRecorderWindow::CKeyRecorderWindow(int x, int y, int width, int height)
-    : m_rect{x, y, x + width, y + height}
 {
-    ::InitializeCriticalSection(&m_lock);
-    m_ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    m_thread = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
-    ::WaitForSingleObject(m_ready, 10000);
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    wchar_t log[MAX_PATH] = {};
+    ::GetTempFileNameW(folder, L"key", 0, log);
+    m_log = log;
+    std::wstring command = L"keyrecorder.exe " + std::to_wstring(x) + L" " + std::to_wstring(y) +
+                           L" " + std::to_wstring(width) + L" " + std::to_wstring(height) +
+                           L" \"" + m_log + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &m_process))
+        return;
+    ::WaitForInputIdle(m_process.hProcess, 10000);
+    WaitUntil(
+        [this] {
+            HWND found = nullptr;
+            while ((found = ::FindWindowExW(nullptr, found, L"PresviaTestKeyRecorder",
+                                            nullptr)) != nullptr) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(found, &owner);
+                if (owner == m_process.dwProcessId) {
+                    m_hWnd = found;
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000);
 }
 
 CKeyRecorderWindow::~CKeyRecorderWindow()
 {
-    if (m_hWnd != nullptr)
-        ::PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
-    if (m_thread != nullptr) {
-        ::WaitForSingleObject(m_thread, 10000);
-        ::CloseHandle(m_thread);
+    if (m_process.hProcess != nullptr) {
+        if (m_hWnd != nullptr)
+            ::PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+        if (::WaitForSingleObject(m_process.hProcess, 5000) != WAIT_OBJECT_0)
+            ::TerminateProcess(m_process.hProcess, 1);
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
     }
-    ::CloseHandle(m_ready);
-    ::DeleteCriticalSection(&m_lock);
-}
-
-DWORD WINAPI CKeyRecorderWindow::ThreadMain(LPVOID param)
-{
-    auto* self = static_cast<CKeyRecorderWindow*>(param);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kRecorderClass;
-    ::RegisterClassW(&wc);
-    const RECT& r = self->m_rect;
-    self->m_hWnd = ::CreateWindowExW(0, kRecorderClass, L"Presvia test window",
-                                     WS_OVERLAPPEDWINDOW | WS_VISIBLE, r.left, r.top,
-                                     r.right - r.left, r.bottom - r.top, nullptr, nullptr,
-                                     wc.hInstance, self);
-    ::UpdateWindow(self->m_hWnd);
-    ::SetEvent(self->m_ready);
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-    return 0;
+    ::DeleteFileW(m_log.c_str());
 }
 
 void CKeyRecorderWindow::Activate()
@@ -149,62 +151,61 @@ void CKeyRecorderWindow::Activate()
     PumpMessagesFor(50);
 }
 
+std::vector<CKeyRecorderWindow::KeyDown> CKeyRecorderWindow::ReadLog() const
+{
+    std::vector<KeyDown> keys;
+    HANDLE file = ::CreateFileW(m_log.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return keys;
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    ::CloseHandle(file);
+    size_t start = m_logStart;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            break;
+        unsigned key = 0;
+        unsigned long time = 0;
+        if (sscanf(text.c_str() + start, "%u %lu", &key, &time) == 2)
+            keys.push_back({key, time});
+        start = end + 1;
+    }
+    return keys;
+}
+
 size_t CKeyRecorderWindow::CountKeyDowns(UINT virtualKey) const
 {
-    ::EnterCriticalSection(&m_lock);
     size_t count = 0;
-    for (UINT key : m_keyDowns)
-        count += key == virtualKey;
-    ::LeaveCriticalSection(&m_lock);
+    for (const KeyDown& down : ReadLog())
+        count += down.key == virtualKey;
     return count;
 }
 
 std::vector<DWORD> CKeyRecorderWindow::KeyDownTimes() const
 {
-    ::EnterCriticalSection(&m_lock);
-    std::vector<DWORD> times = m_keyDownTimes;
-    ::LeaveCriticalSection(&m_lock);
+    std::vector<DWORD> times;
+    for (const KeyDown& down : ReadLog())
+        times.push_back(down.time);
     return times;
 }
 
 void CKeyRecorderWindow::ClearKeys()
 {
-    ::EnterCriticalSection(&m_lock);
-    m_keyDowns.clear();
-    m_keyDownTimes.clear();
-    ::LeaveCriticalSection(&m_lock);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (::GetFileAttributesExW(m_log.c_str(), GetFileExInfoStandard, &data))
+        m_logStart = data.nFileSizeLow;
 }
 
 void CKeyRecorderWindow::SetMark(const RECT& screenRect)
 {
-    m_mark = screenRect;
-    ::InvalidateRect(m_hWnd, nullptr, TRUE);
-    ::UpdateWindow(m_hWnd);
-}
-
-LRESULT CALLBACK CKeyRecorderWindow::WindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<CKeyRecorderWindow*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    if (self != nullptr && (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)) {
-        ::EnterCriticalSection(&self->m_lock);
-        self->m_keyDowns.push_back(static_cast<UINT>(wParam));
-        self->m_keyDownTimes.push_back(::GetTickCount());
-        ::LeaveCriticalSection(&self->m_lock);
-    }
-    if (self != nullptr && msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = ::BeginPaint(hWnd, &ps);
-        RECT mark = self->m_mark;
-        ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&mark), 2);
-        ::FillRect(dc, &mark, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-        ::EndPaint(hWnd, &ps);
-        return 0;
-    }
-    if (msg == WM_DESTROY)
-        ::PostQuitMessage(0);
-    return ::DefWindowProcW(hWnd, msg, wParam, lParam);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(m_hWnd, WM_APP + 1, MAKEWPARAM(screenRect.left, screenRect.top),
+                          MAKELPARAM(screenRect.right, screenRect.bottom), SMTO_NORMAL, 5000,
+                          &result);
 }

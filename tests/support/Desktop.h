@@ -39,9 +39,9 @@ private:
     PROCESS_INFORMATION m_info = {};
 };
 
-// A visible window of the test that records the keys it receives. It runs
-// on a thread of its own that always pumps its messages, so it repaints and
-// takes the focus while the test thread waits for xdotool or a screenshot.
+// The window a slide show would be: keyrecorder.exe, a white window in a
+// process of its own that records the keys it receives. Started in the
+// constructor, ended in the destructor.
 class CKeyRecorderWindow {
 public:
     CKeyRecorderWindow(int x = 100, int y = 100, int width = 1000, int height = 700);
@@ -58,15 +58,14 @@ public:
     void SetMark(const RECT& screenRect);
 
 private:
-    static DWORD WINAPI ThreadMain(LPVOID self);
-    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    struct KeyDown {
+        UINT key;
+        DWORD time;
+    };
+    std::vector<KeyDown> ReadLog() const;
 
-    RECT m_rect;
-    RECT m_mark = {0, 0, 0, 0};
+    std::wstring m_log;
+    size_t m_logStart = 0;  // keys before this offset were cleared
+    PROCESS_INFORMATION m_process = {};
     HWND m_hWnd = nullptr;
-    HANDLE m_thread = nullptr;
-    HANDLE m_ready = nullptr;
-    mutable CRITICAL_SECTION m_lock;
-    std::vector<UINT> m_keyDowns;
-    std::vector<DWORD> m_keyDownTimes;
 };

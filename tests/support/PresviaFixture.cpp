@@ -39,13 +39,15 @@ std::wstring SectionKey(LPCWSTR section)
 
 void PresviaTest::Press(int digit)
 {
-    Command(0x20, digit);
+    XDoTool(L"keydown ctrl+alt+shift+" + std::to_wstring(digit));
 }
 
 void PresviaTest::Release(int digit)
 {
-    (void)digit;
-    Command(0, 0);
+    // A presenter's button stays down a little while, never a few milliseconds.
+    PumpMessagesFor(120);
+    // The digit first, while the modifiers are still down: that release ends the chord.
+    XDoTool(L"keyup " + std::to_wstring(digit) + L" shift alt ctrl");
 }
 
 void PresviaTest::SetStoredInt(LPCWSTR section, LPCWSTR name, DWORD value)
