@@ -1,5 +1,7 @@
 #include "FrameWnd.h"
 
+#include "WinApp.h"
+
 BOOL CFrameWnd::Create(LPCWSTR className, LPCWSTR windowName, DWORD style, HWND parent,
                        HMENU menu, DWORD exStyle)
 {
@@ -14,4 +16,11 @@ LPCWSTR CFrameWnd::DefaultFrameClass()
     return RegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
                             ::LoadCursorW(nullptr, IDC_ARROW),
                             reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+}
+
+void CFrameWnd::OnFinalMessage(HWND)
+{
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this)
+        ::PostQuitMessage(0);
 }

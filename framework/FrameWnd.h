@@ -1,7 +1,9 @@
 // CFrameWnd: a top-level window created with the framework's default frame
 // class (arrow cursor, window background) and the system's default rectangle.
 // Derived frames handle WM_CREATE and WM_DESTROY and call OnCreate/OnDestroy
-// of this class first, which give the message its default processing.
+// of this class first, which give the message its default processing. When
+// the application's main frame is destroyed (closed by the system, say), the
+// message loop ends.
 #pragma once
 
 #include "Wnd.h"
@@ -17,4 +19,5 @@ public:
 protected:
     int OnCreate(LPCREATESTRUCTW) { return static_cast<int>(Default()); }
     void OnDestroy() { Default(); }
+    void OnFinalMessage(HWND hWnd) override;
 };

@@ -51,9 +51,15 @@ CPresviaProcess::~CPresviaProcess()
 {
     if (m_info.hProcess == nullptr)
         return;
+    // Closing the main window ends the program the way the system would,
+    // with its tray icon and hooks removed; a program that hangs is killed.
     if (IsRunning()) {
-        ::TerminateProcess(m_info.hProcess, 1);
-        ::WaitForSingleObject(m_info.hProcess, 5000);
+        if (HWND main = MainWindow())
+            ::PostMessageW(main, WM_CLOSE, 0, 0);
+        if (::WaitForSingleObject(m_info.hProcess, 5000) != WAIT_OBJECT_0) {
+            ::TerminateProcess(m_info.hProcess, 1);
+            ::WaitForSingleObject(m_info.hProcess, 5000);
+        }
     }
     ::CloseHandle(m_info.hThread);
     ::CloseHandle(m_info.hProcess);
