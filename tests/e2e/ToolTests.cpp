@@ -2,6 +2,7 @@
 // input, and by device commands the hook library never produces (favourite
 // and page buttons), posted to the main window.
 #include "support/PresviaFixture.h"
+#include "tools/simreceiver/SimReceiverState.h"
 
 #include <string>
 #include <vector>
@@ -230,15 +231,7 @@ TEST_F(ToolTest, KeyboardChordStartsTheKeyboardProgramOnce)
     std::wstring log = std::wstring(temp) + L"lumoraKeyboard.log";
     ::DeleteFileW(log.c_str());
     auto startedCount = [&log] {
-        HANDLE file = ::CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return 0;
-        char buffer[256] = {};
-        DWORD read = 0;
-        ::ReadFile(file, buffer, sizeof(buffer) - 1, &read, nullptr);
-        ::CloseHandle(file);
-        return static_cast<int>(std::string(buffer).size() / 8);
+        return static_cast<int>(SimReceiver::ReadWholeFile(log).size() / 8);  // "started\n" each
     };
 
     // Without the program nothing fails, and the tools close.

@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include "TestEnvironment.h"
+#include "tools/simreceiver/SimReceiverState.h"
 
 #include <cstdio>
 #include <string>
@@ -160,17 +161,7 @@ void CKeyRecorderWindow::Activate()
 std::vector<CKeyRecorderWindow::KeyDown> CKeyRecorderWindow::ReadLog() const
 {
     std::vector<KeyDown> keys;
-    HANDLE file = ::CreateFileW(m_log.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return keys;
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    ::CloseHandle(file);
+    std::string text = SimReceiver::ReadWholeFile(m_log);
     size_t start = m_logStart;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

@@ -39,22 +39,6 @@ void WriteWholeFile(const std::wstring& path, const std::string& text)
     ::CloseHandle(file);
 }
 
-std::string ReadWholeFile(const std::wstring& path)
-{
-    std::string text;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    ::CloseHandle(file);
-    return text;
-}
-
 }  // namespace
 
 CSimulatedReceiver::CSimulatedReceiver()
@@ -123,7 +107,7 @@ void CSimulatedReceiver::WriteDevices() const
 std::vector<CSimulatedReceiver::Report> CSimulatedReceiver::Reports() const
 {
     std::vector<Report> reports;
-    std::string text = ReadWholeFile(SimReceiver::StateFile(L"reports.log"));
+    std::string text = SimReceiver::ReadWholeFile(SimReceiver::StateFile(L"reports.log"));
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

@@ -18,20 +18,26 @@ std::wstring StateFile(const wchar_t* name)
     return StateFolder() + L"\\" + name;
 }
 
-std::vector<std::wstring> ListedDevices()
+std::string ReadWholeFile(const std::wstring& path)
 {
-    std::vector<std::wstring> devices;
-    HANDLE file = ::CreateFileW(StateFile(L"devices.txt").c_str(), GENERIC_READ,
+    std::string text;
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return devices;
-    std::string text;
+        return text;
     char buffer[4096];
     DWORD read = 0;
     while (::ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
         text.append(buffer, read);
     ::CloseHandle(file);
+    return text;
+}
+
+std::vector<std::wstring> ListedDevices()
+{
+    std::vector<std::wstring> devices;
+    std::string text = ReadWholeFile(StateFile(L"devices.txt"));
 
     size_t start = 0;
     while (start < text.size()) {

@@ -21,5 +21,7 @@ namespace SimReceiver {
 std::wstring StateFolder();
 std::wstring StateFile(const wchar_t* name);
 std::vector<std::wstring> ListedDevices();
+// The whole content of a file, shared with its writers; empty when it cannot be read.
+std::string ReadWholeFile(const std::wstring& path);
 
 }  // namespace SimReceiver
