@@ -20,7 +20,7 @@ need /usr/lib/wine/wine64 wine64
 need Xvfb xvfb
 need xdotool xdotool
 need xwininfo x11-utils
-need convert imagemagick
+need import imagemagick
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
