@@ -11,12 +11,6 @@ void XDoTool(const std::wstring& arguments)
     RunUnixProgram(L"/usr/bin/xdotool " + arguments);
 }
 
-void SaveScreenshot(const std::wstring& unixPath)
-{
-    // import is reached through the shell: Wine does not start it directly.
-    RunUnixProgram(L"/bin/sh -c \"import -window root '" + unixPath + L"'\"");
-}
-
 void RunUnixProgram(const std::wstring& commandLine)
 {
     std::wstring command = commandLine;

@@ -14,9 +14,6 @@ void XDoTool(const std::wstring& arguments);
 // Runs a Unix program with arguments and waits for it to finish (at most 10 s).
 void RunUnixProgram(const std::wstring& commandLine);
 
-// Writes a PNG of the whole X screen to a Unix path.
-void SaveScreenshot(const std::wstring& unixPath);
-
 // The colour of a screen pixel, 0x00BBGGRR.
 COLORREF ScreenPixel(int x, int y);
 
