@@ -1,10 +1,11 @@
 // Times Kivhook's hook procedures and what the library adds to starting a
-// program its global hooks reach. Run on demand (tools/bench/run-kivhook-bench.sh);
+// program its global hooks reach. Run on demand (tools/bench.sh kivhook);
 // prints its figures, asserts nothing.
 //
 // The procedures are called directly, linked from the same sources as the
 // library, beside an empty procedure that only passes the event on: under
 // Wine, CallNextHookEx is a round trip to the server and dominates both.
+#include "Clock.h"
 #include "hook/Kivhook.h"
 #include "hook/KivhookCore.h"
 #include "tools/testapps/HookProbeProtocol.h"
@@ -19,18 +20,6 @@ namespace {
 const int kCallsPerRound = 20000;
 const int kRounds = 5;
 const int kStarts = 15;
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 LRESULT CALLBACK EmptyProc(int code, WPARAM wParam, LPARAM lParam)
 {

@@ -5,12 +5,13 @@
 //   - one full spotlight paint and one full zoom paint,
 //   - one mouse move while drawing a pen stroke (the move and its repaint),
 //     for strokes of growing length.
-// Run under Wine on a display: wine overlay_bench.exe
+// Run on demand: tools/bench.sh overlay
 #include "app/MainFrame.h"
 #include "framework/WinApp.h"
 #include "overlay/LMSpotLight.h"
 #include "overlay/LumoraView.h"
 #include "options/Settings.h"
+#include "tools/bench/Clock.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,18 +21,6 @@
 namespace {
 
 CWinApp g_app(L"lumora2");
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    ::QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The best of several runs, in milliseconds.
 double Best(int runs, const std::function<void()>& work)
