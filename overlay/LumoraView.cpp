@@ -286,32 +286,45 @@ void CLumoraView::BeginPenStroke()
                                    ReadSettingInt(L"Pen", L"Type", 1) != 0));
 }
 
-void CLumoraView::ContinuePenStroke(int x, int y)
+// One step of a stroke: a free curve takes every position; a straight line
+// snaps the step to an axis and puts the cursor back on the line. The newest
+// vertex came from the cursor position cursorOffset pixels above it.
+template <class Stroke>
+void CLumoraView::ContinueStroke(Stroke* stroke, LPCWSTR section, int cursorOffset, int x, int y)
 {
-    CLMPen* stroke = GetLastPen();
     if (stroke == nullptr)
         return;
-    int type = ReadSettingInt(L"Pen", L"Type", 1);
-    POINT last = stroke->GetLastPoint();
+    int type = ReadSettingInt(section, L"Type", 1);
     int width = stroke->GetWidth();
     if (type == 0) {
         InvalidateWidened(Normalized(stroke->AddPoint(x, y, false)), width);
         return;
     }
-    // The cursor position the newest vertex came from: pen vertices lie a width lower.
-    POINT p = {last.x, last.y - width};
+    POINT last = stroke->GetLastPoint();
+    POINT p = {last.x, last.y - cursorOffset};
     if (!SnapToAxis(p, POINT{x, y}))
         return;
     InvalidateWidened(stroke->AddPoint(p.x, p.y, type == 1), width);
     ::SetCursorPos(p.x, p.y);
 }
 
-void CLumoraView::EndPenStroke()
+void CLumoraView::EndStroke(CLMPenBase* stroke)
 {
-    CLMPen* stroke = GetLastPen();
     if (stroke != nullptr && stroke->GetPoints().empty())
         RemoveLastObject();
     ::SetCursor(ArrowCursor());
+}
+
+void CLumoraView::ContinuePenStroke(int x, int y)
+{
+    // Pen vertices lie a width below the cursor.
+    CLMPen* stroke = GetLastPen();
+    ContinueStroke(stroke, L"Pen", stroke != nullptr ? stroke->GetWidth() : 0, x, y);
+}
+
+void CLumoraView::EndPenStroke()
+{
+    EndStroke(GetLastPen());
 }
 
 void CLumoraView::BeginHighlightStroke()
@@ -327,29 +340,12 @@ void CLumoraView::BeginHighlightStroke()
 
 void CLumoraView::ContinueHighlightStroke(int x, int y)
 {
-    CLMHighlightPen* stroke = GetLastHighlightPen();
-    if (stroke == nullptr)
-        return;
-    int type = ReadSettingInt(L"FPen", L"Type", 1);
-    POINT last = stroke->GetLastPoint();
-    int width = stroke->GetWidth();
-    if (type == 0) {
-        InvalidateWidened(stroke->AddPoint(x, y, false), width);
-        return;
-    }
-    POINT p = last;
-    if (!SnapToAxis(p, POINT{x, y}))
-        return;
-    InvalidateWidened(stroke->AddPoint(p.x, p.y, type == 1), width);
-    ::SetCursorPos(p.x, p.y);
+    ContinueStroke(GetLastHighlightPen(), L"FPen", 0, x, y);
 }
 
 void CLumoraView::EndHighlightStroke()
 {
-    CLMHighlightPen* stroke = GetLastHighlightPen();
-    if (stroke != nullptr && stroke->GetPoints().empty())
-        RemoveLastObject();
-    ::SetCursor(ArrowCursor());
+    EndStroke(GetLastHighlightPen());
 }
 
 // Spotlight and zoom

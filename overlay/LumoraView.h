@@ -13,6 +13,7 @@
 
 class CMainFrame;
 class CLMPen;
+class CLMPenBase;
 class CLMHighlightPen;
 class CLMSpotLight;
 
@@ -95,6 +96,9 @@ private:
     void MoveLastObject(bool mayRepaint);
     void Compose(HDC target, const RECT& client);
     void InvalidateWidened(RECT rect, int by);
+    template <class Stroke>
+    void ContinueStroke(Stroke* stroke, LPCWSTR section, int cursorOffset, int x, int y);
+    void EndStroke(CLMPenBase* stroke);
     int CurrentFunction() const;
 
     CMainFrame& m_frame;
